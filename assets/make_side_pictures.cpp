@@ -1,21 +1,58 @@
-// make_side_pictures.cpp: placeholder pictures of the right sizes (to be drawn properly).
+// make_side_pictures.cpp: draws the history, victory and about pictures, each at 1x and 2x, into a folder.
+#include "side_art.h"
+#include "side_pictures.h"
+
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
-static void save(const QString& dir, const char* name, int w, int h, QColor c) {
-  for (int scale : {1, 2}) {
-    QImage img(w * scale, h * scale, QImage::Format_ARGB32);
-    img.fill(c);
-    img.save(dir + "/" + name + (scale == 2 ? "@2x.png" : ".png"));
+#include <cstdio>
+
+namespace {
+
+struct Picture {
+  const char* name;
+  int width;
+  int height;
+  void (*draw)(QPainter&);
+};
+
+const Picture kPictures[] = {
+    {"history", 499, 348, side::drawHistory},
+    {"victory", 529, 264, side::drawVictory},
+    {"about", 352, 308, side::drawAbout},
+};
+
+bool render(const QString& dir, const Picture& picture, int scale) {
+  QImage image(picture.width * scale, picture.height * scale, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  {
+    QPainter p(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    p.scale(scale, scale);
+    picture.draw(p);
   }
+  const QString file = dir + "/" + picture.name + (scale == 2 ? "@2x.png" : ".png");
+  if (!image.save(file, "PNG")) {
+    std::fprintf(stderr, "make_side_pictures: cannot write %s\n", qPrintable(file));
+    return false;
+  }
+  return true;
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  const QString dir = argv[1];
-  save(dir, "history", 499, 348, Qt::black);
-  save(dir, "victory", 529, 264, Qt::darkMagenta);
-  save(dir, "about", 352, 308, Qt::darkBlue);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make_side_pictures <folder>\n");
+    return 2;
+  }
+  if (!side::loadFonts()) return 1;
+  const QString dir = QString::fromLocal8Bit(argv[1]);
+  for (const Picture& picture : kPictures)
+    for (int scale : {1, 2})
+      if (!render(dir, picture, scale)) return 1;
   return 0;
 }
