@@ -1,28 +1,37 @@
-// audio_system.cpp: a silent output until the device and the synthesizer land: music cannot start.
+// audio_system.cpp: puts the mixer, the effect voice, the synthesizer and the device together.
 #include "audio_system.h"
 
-struct AudioSystem::Impl : SfxPlayer, MidiEngine {
-  void Play(const std::uint8_t*, std::size_t) override {}
-  MidiLoader CreateLoader() override { return {}; }
-  MidiPerformance CreatePerformance() override { return {}; }
-  bool InitPerformance(MidiPerformance) override { return false; }
-  bool SetPort(MidiPerformance, int, int) override { return false; }
-  bool SetMasterAutoDownload(MidiPerformance, bool) override { return false; }
-  bool SetMasterVolume(MidiPerformance, std::int32_t) override { return false; }
-  bool IsPlaying(MidiPerformance, MidiSegment, MidiSegmentState) override { return false; }
-  bool Stop(MidiPerformance, MidiSegment, MidiSegmentState, std::int32_t, std::int32_t) override { return false; }
-  MidiSegment LoadSegment(MidiLoader, const std::string&) override { return {}; }
-  bool SetSearchDirectory(MidiLoader, const std::string&) override { return false; }
-  bool SetStandardMidiFile(MidiSegment) override { return false; }
-  bool SetStartPoint(MidiSegment, std::int32_t) override { return false; }
-  MidiSegmentState PlaySegment(MidiPerformance, MidiSegment, std::int32_t, std::int32_t) override { return {}; }
-  void ReleaseLoader(MidiLoader) override {}
-  void ReleasePerformance(MidiPerformance) override {}
-  void ReleaseSegment(MidiSegment) override {}
-  void ReleaseSegmentState(MidiSegmentState) override {}
+#include <optional>
+
+#include "audio_log.h"
+#include "sdl_audio_output.h"
+#include "soundfont_places.h"
+
+// Members go in the reverse order of their end: the device stops pulling
+// first, then the sources go, the mixer last.
+struct AudioSystem::Impl {
+  explicit Impl(AudioOptions options)
+      : voice(mixer),
+        synth(mixer, options.soundFontPlaces.empty() ? SoundFontPlaces() : options.soundFontPlaces) {
+    if (options.openDevice) output.emplace(mixer, options.driver, options.periodFrames);
+  }
+
+  AudioMixer mixer;
+  SfxVoice voice;
+  FluidMidiEngine synth;
+  std::optional<SdlAudioOutput> output;
 };
 
-AudioSystem::AudioSystem() : impl_(std::make_unique<Impl>()) {}
+AudioSystem::AudioSystem() : AudioSystem(AudioOptions{}) {}
+AudioSystem::AudioSystem(AudioOptions options) {
+  QuietAudioLibraries();
+  impl_ = std::make_unique<Impl>(std::move(options));
+}
 AudioSystem::~AudioSystem() = default;
-SfxPlayer& AudioSystem::Sfx() { return *impl_; }
-MidiEngine& AudioSystem::Midi() { return *impl_; }
+
+SfxPlayer& AudioSystem::Sfx() { return impl_->voice; }
+MidiEngine& AudioSystem::Midi() { return impl_->synth; }
+AudioMixer& AudioSystem::Mixer() { return impl_->mixer; }
+SfxVoice& AudioSystem::Voice() { return impl_->voice; }
+FluidMidiEngine& AudioSystem::Synth() { return impl_->synth; }
+bool AudioSystem::WaitForDevice() { return impl_->output && impl_->output->WaitUntilOpen(); }

@@ -3,19 +3,39 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "audio_mixer.h"
+#include "fluid_midi_engine.h"
 #include "midi_engine.h"
 #include "module1.h"
+#include "sfx_voice.h"
+
+struct AudioOptions {
+  // Off: no device is opened and the mixer is pulled by hand (tests, benches).
+  bool openDevice = true;
+  std::string driver;  // an SDL audio driver; empty lets SDL choose
+  int periodFrames = 512;
+  std::vector<std::string> soundFontPlaces;  // empty: the usual places
+};
 
 class AudioSystem {
 public:
   // Returns at once: opening the device and loading the SoundFont run in the
   // background. Without a device everything works and is silent.
   AudioSystem();
+  explicit AudioSystem(AudioOptions options);
   ~AudioSystem();
 
   SfxPlayer& Sfx();
   MidiEngine& Midi();
+
+  AudioMixer& Mixer();
+  SfxVoice& Voice();
+  FluidMidiEngine& Synth();
+  // Waits for the device's opening to finish; true when one plays.
+  bool WaitForDevice();
 
 private:
   struct Impl;

@@ -1,0 +1,14 @@
+// audio_log.h: keeps the sound libraries' own messages off the terminal, holding the last one for diagnostics.
+#pragma once
+
+#include <string>
+
+// Routes FluidSynth's log, ALSA's error handler and SDL's log into one place
+// that prints nothing. Safe to call any number of times from any thread.
+void QuietAudioLibraries();
+
+// Keeps a message of our own the same way (a device that would not open...).
+void NoteAudioError(const std::string& message);
+
+// The last message kept, "" when there was none.
+std::string LastAudioError();

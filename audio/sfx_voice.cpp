@@ -1,0 +1,68 @@
+// sfx_voice.cpp: decoding with SDL's wave reader and converter, and mixing the clip.
+#include "sfx_voice.h"
+
+#include <SDL.h>
+
+std::optional<std::vector<float>> DecodeWaveImage(const std::uint8_t* image, std::size_t size) {
+  if (image == nullptr || size == 0 || size > static_cast<std::size_t>(INT32_MAX)) return std::nullopt;
+  SDL_RWops* source = SDL_RWFromConstMem(image, static_cast<int>(size));
+  if (source == nullptr) return std::nullopt;
+  SDL_AudioSpec spec{};
+  Uint8* samples = nullptr;
+  Uint32 length = 0;
+  if (SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr) return std::nullopt;
+
+  // The one-shot converter keeps every frame of a resampled clip; SDL 2.26's
+  // audio stream drops the last of them when fed a clip in one piece.
+  SDL_AudioCVT cvt;
+  std::optional<std::vector<float>> decoded;
+  const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS,
+                                      AudioMixer::kChannels, AudioMixer::kRate);
+  const int frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+  if (built >= 0 && frameBytes > 0) {
+    length -= length % frameBytes;
+    std::vector<Uint8> work(static_cast<std::size_t>(length) * cvt.len_mult);
+    SDL_memcpy(work.data(), samples, length);
+    cvt.buf = work.data();
+    cvt.len = static_cast<int>(length);
+    if (built == 0 || SDL_ConvertAudio(&cvt) == 0) {
+      const int convertedBytes = built == 0 ? cvt.len : cvt.len_cvt;
+      const auto* first = reinterpret_cast<const float*>(work.data());
+      decoded.emplace(first, first + convertedBytes / sizeof(float));
+    }
+  }
+  SDL_FreeWAV(samples);
+  return decoded;
+}
+
+SfxVoice::SfxVoice(AudioMixer& mixer) : mixer_(mixer) { mixer_.AddSource(this); }
+
+void SfxVoice::Play(const std::uint8_t* waveImage, std::size_t size) {
+  std::optional<std::vector<float>> decoded = DecodeWaveImage(waveImage, size);
+  // A clip that cannot be played is never started, so it cuts nothing off.
+  if (!decoded || decoded->empty()) return;
+  {
+    AudioMixer::Guard guard(mixer_);
+    clip_.swap(*decoded);
+    position_ = 0;
+  }
+  // The old clip is freed here, outside the lock.
+}
+
+void SfxVoice::MixInto(float* stereo, int frames) {
+  const std::size_t wanted = static_cast<std::size_t>(frames) * AudioMixer::kChannels;
+  const std::size_t count = std::min(wanted, clip_.size() - position_);
+  const float* from = clip_.data() + position_;
+  for (std::size_t i = 0; i < count; ++i) stereo[i] += from[i];
+  position_ += count;
+}
+
+std::size_t SfxVoice::FramesLeft() {
+  AudioMixer::Guard guard(mixer_);
+  return (clip_.size() - position_) / AudioMixer::kChannels;
+}
+
+std::size_t SfxVoice::ClipFrames() {
+  AudioMixer::Guard guard(mixer_);
+  return clip_.size() / AudioMixer::kChannels;
+}
