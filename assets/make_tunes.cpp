@@ -1,15 +1,41 @@
-// make_tunes.cpp: placeholder one-note tunes (to be composed properly).
-#include <cstdint>
+// make_tunes.cpp: composes the four tunes and writes them as "Music1.mid" .. "Music4.mid".
+#include <cstdio>
 #include <fstream>
 #include <string>
-#include <vector>
 
-int main(int, char** argv) {
-  for (int i = 1; i <= 4; ++i) {
-    const std::vector<uint8_t> track = {0x00, 0x90, 0x3C, 0x64, 0x83, 0x60, 0x80, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00};
-    std::vector<uint8_t> f = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0, uint8_t(track.size())};
-    f.insert(f.end(), track.begin(), track.end());
-    std::ofstream(std::string(argv[1]) + "/Music" + std::to_string(i) + ".mid", std::ios::binary).write((const char*)f.data(), f.size());
+#include "tune_pieces.h"
+#include "tune_titles.h"
+
+namespace {
+
+// The menu's access-key ampersand has no place in the title stored in the file.
+std::string plainTitle(const char* title) {
+  std::string plain;
+  for (const char* c = title; *c; ++c)
+    if (*c != '&') plain += *c;
+  return plain;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make_tunes <folder>\n");
+    return 2;
+  }
+  using Composer = tunes::Song (*)(const std::string&);
+  const Composer composers[4] = {tunes::composeThirteenStones, tunes::composeDezCounts,
+                                 tunes::composeHauntedPendopo, tunes::composeSkeletonKecak};
+  for (int i = 0; i < 4; ++i) {
+    const tunes::Song song = composers[i](plainTitle(kTuneTitles[std::size_t(i)]));
+    const auto bytes = song.bytes();
+    const std::string path = std::string(argv[1]) + "/Music" + std::to_string(i + 1) + ".mid";
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out) {
+      std::fprintf(stderr, "make_tunes: cannot write %s\n", path.c_str());
+      return 1;
+    }
   }
   return 0;
 }

@@ -4,4 +4,4 @@
 #include <array>
 
 inline constexpr std::array<const char*, 4> kTuneTitles = {
-    "Tune 1", "Tune 2", "Tune 3", "Tune 4"};
+    "&Thirteen Stones", "&Dez Counts His Fingers", "The &Haunted Pendopo", "&Skeletons Do the Kecak"};
