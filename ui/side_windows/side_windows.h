@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include "sys_info.h"
+
 class Dialogs;
 class QWidget;
 
@@ -17,7 +19,15 @@ struct SideWindowHost {
 
 class SideWindows {
 public:
+  // The about box's "System Info" button uses the machine's registry and
+  // starts programs for real.
   SideWindows(SideWindowHost host, Dialogs& dialogs);
+  // The same with the registry, file lookup and launcher given; they must
+  // outlive this object.
+  SideWindows(SideWindowHost host, Dialogs& dialogs, SysInfoServices sysInfo);
+  // Closes the history window and the about box. An open victory window
+  // stays on the screen while the event loop runs and closes itself when it
+  // is clicked away, so that the program can end then.
   ~SideWindows();
 
   // Load the window when it is closed (its load handler runs, with its
