@@ -1,0 +1,11 @@
+// qt_test_main.cpp: runs the GoogleTest tests of a UI test program inside a QApplication.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Wirangga"));
+  return RUN_ALL_TESTS();
+}
