@@ -142,7 +142,7 @@ TEST(HistoryPicture, SetsTheWholeStoryAboveTheHiddenLastRow) {
     int lettering = 0;
     for (int y = 340 * scale; y < image.height(); ++y)
       for (int x = 100 * scale; x < 408 * scale; ++x)
-        if (qGray(image.pixel(x, y)) > 150) ++lettering;
+        if (qGray(image.pixel(x, y)) > 190) ++lettering;
     EXPECT_EQ(lettering, 0) << "at " << scale << "x";
   }
 }
