@@ -19,7 +19,7 @@ const Core kThink = {0, 0, 2, 1, 2, 2, 4, 3, 4, 4, 6, 5, 4, 3, 1, 0};
 // Dez counts on his fingers, loses count, freezes, has an idea and scurries off.
 Song composeDezCounts(const std::string& title) {
   Song song(title);
-  song.setLevel(122);
+  song.setLevel(110);
   Rng rng(2626);
   const Scale scale = slendro(62);
 
