@@ -2,8 +2,10 @@
 #include "audio_system.h"
 
 #include <optional>
+#include <thread>
 
 #include "audio_log.h"
+#include "clip_store.h"
 #include "sdl_audio_output.h"
 #include "soundfont_places.h"
 
@@ -14,12 +16,21 @@ struct AudioSystem::Impl {
       : voice(mixer),
         synth(mixer, options.soundFontPlaces.empty() ? SoundFontPlaces() : options.soundFontPlaces) {
     if (options.openDevice) output.emplace(mixer, options.driver, options.periodFrames);
+    // The program's own clips are decoded before they are first asked for.
+    warmUp = std::thread([this] {
+      for (int id = 1; id <= 6; ++id) {
+        const std::vector<std::uint8_t> clip = FindClip("sounds", id);
+        voice.Prepare(clip.data(), clip.size());
+      }
+    });
   }
+  ~Impl() { warmUp.join(); }
 
   AudioMixer mixer;
   SfxVoice voice;
   FluidMidiEngine synth;
   std::optional<SdlAudioOutput> output;
+  std::thread warmUp;
 };
 
 AudioSystem::AudioSystem() : AudioSystem(AudioOptions{}) {}

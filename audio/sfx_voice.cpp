@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 std::optional<std::vector<float>> DecodeWaveImage(const std::uint8_t* image, std::size_t size) {
   if (image == nullptr || size == 0 || size > static_cast<std::size_t>(INT32_MAX)) return std::nullopt;
   SDL_RWops* source = SDL_RWFromConstMem(image, static_cast<int>(size));
@@ -35,34 +37,56 @@ std::optional<std::vector<float>> DecodeWaveImage(const std::uint8_t* image, std
   return decoded;
 }
 
+namespace {
+// More than the program's six clips, so they all stay decoded.
+constexpr std::size_t kKeptClips = 8;
+}  // namespace
+
 SfxVoice::SfxVoice(AudioMixer& mixer) : mixer_(mixer) { mixer_.AddSource(this); }
 
-void SfxVoice::Play(const std::uint8_t* waveImage, std::size_t size) {
-  std::optional<std::vector<float>> decoded = DecodeWaveImage(waveImage, size);
-  // A clip that cannot be played is never started, so it cuts nothing off.
-  if (!decoded || decoded->empty()) return;
+SfxVoice::Clip SfxVoice::Decoded(const std::uint8_t* waveImage, std::size_t size) {
+  if (waveImage == nullptr || size == 0) return nullptr;
   {
-    AudioMixer::Guard guard(mixer_);
-    clip_.swap(*decoded);
-    position_ = 0;
+    std::lock_guard<std::mutex> lock(cacheMutex_);
+    for (const auto& [image, clip] : cache_) {
+      if (image.size() == size && std::equal(image.begin(), image.end(), waveImage)) return clip;
+    }
   }
-  // The old clip is freed here, outside the lock.
+  std::optional<std::vector<float>> decoded = DecodeWaveImage(waveImage, size);
+  if (!decoded || decoded->empty()) return nullptr;
+  auto clip = std::make_shared<const std::vector<float>>(std::move(*decoded));
+  std::lock_guard<std::mutex> lock(cacheMutex_);
+  if (cache_.size() == kKeptClips) cache_.pop_front();
+  cache_.emplace_back(std::vector<std::uint8_t>(waveImage, waveImage + size), clip);
+  return clip;
+}
+
+void SfxVoice::Prepare(const std::uint8_t* waveImage, std::size_t size) { Decoded(waveImage, size); }
+
+void SfxVoice::Play(const std::uint8_t* waveImage, std::size_t size) {
+  Clip clip = Decoded(waveImage, size);
+  // A clip that cannot be played is never started, so it cuts nothing off.
+  if (!clip) return;
+  AudioMixer::Guard guard(mixer_);
+  clip_.swap(clip);
+  position_ = 0;
 }
 
 void SfxVoice::MixInto(float* stereo, int frames) {
+  if (!clip_) return;
   const std::size_t wanted = static_cast<std::size_t>(frames) * AudioMixer::kChannels;
-  const std::size_t count = std::min(wanted, clip_.size() - position_);
-  const float* from = clip_.data() + position_;
+  const std::size_t count = std::min(wanted, clip_->size() - position_);
+  const float* from = clip_->data() + position_;
   for (std::size_t i = 0; i < count; ++i) stereo[i] += from[i];
   position_ += count;
 }
 
 std::size_t SfxVoice::FramesLeft() {
   AudioMixer::Guard guard(mixer_);
-  return (clip_.size() - position_) / AudioMixer::kChannels;
+  return clip_ ? (clip_->size() - position_) / AudioMixer::kChannels : 0;
 }
 
 std::size_t SfxVoice::ClipFrames() {
   AudioMixer::Guard guard(mixer_);
-  return clip_.size() / AudioMixer::kChannels;
+  return clip_ ? clip_->size() / AudioMixer::kChannels : 0;
 }

@@ -3,8 +3,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "audio_mixer.h"
@@ -18,17 +21,30 @@ class SfxVoice : public SfxPlayer, public AudioSource {
 public:
   explicit SfxVoice(AudioMixer& mixer);
 
-  // Decodes outside the lock, then swaps the new clip in: the next block
-  // starts it from its first frame and nothing of the old clip follows.
+  // Swaps the decoded clip in under the lock: the next block starts it from
+  // its first frame and nothing of the old clip follows.
   void Play(const std::uint8_t* waveImage, std::size_t size) override;
   void MixInto(float* stereo, int frames) override;
+
+  // Decodes an image ahead of its first Play. Converting a clip of several
+  // seconds to 44100 Hz takes milliseconds, too long for a request made in
+  // the middle of a move; a clip decoded once is kept (the last few).
+  void Prepare(const std::uint8_t* waveImage, std::size_t size);
 
   // Frames of the sounding clip not yet mixed, and its whole length.
   std::size_t FramesLeft();
   std::size_t ClipFrames();
 
 private:
+  using Clip = std::shared_ptr<const std::vector<float>>;
+  Clip Decoded(const std::uint8_t* waveImage, std::size_t size);
+
   AudioMixer& mixer_;
-  std::vector<float> clip_;  // interleaved stereo, touched only under the lock
-  std::size_t position_ = 0; // in samples
+  // Under the mixer's lock.
+  Clip clip_;                 // interleaved stereo
+  std::size_t position_ = 0;  // in samples
+
+  // Images already decoded, each with its own copy of the image's bytes.
+  std::mutex cacheMutex_;
+  std::deque<std::pair<std::vector<std::uint8_t>, Clip>> cache_;
 };
