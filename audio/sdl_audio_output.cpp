@@ -24,6 +24,10 @@ void SdlAudioOutput::Open(std::string driver, int periodFrames) {
   std::uint32_t device = 0;
   if (!driver.empty()) SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Wirangga");
+  // The audio subsystem brings SDL's events with it, which would otherwise
+  // catch SIGINT and SIGTERM and turn them into events nobody reads: the
+  // program could then not be interrupted or terminated.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   const bool up = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   if (up) {
     SDL_AudioSpec want{};

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <csignal>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -163,6 +164,20 @@ TEST_F(SoundEffects, AClipThatCannotBePlayedIsDroppedAndTheSoundingOneGoesOn) {
   audio.Sfx().Play(nullptr, 0);
   const std::vector<float> out = Pull(kBlock);
   for (float sample : out) ASSERT_EQ(sample, 0.25f);
+}
+
+// With or without a sound card, opening the output must not take over the
+// signals that interrupt or end the program.
+TEST(AudioOutput, OpeningTheDeviceLeavesInterruptAndTerminateAlone) {
+  {
+    AudioSystem audio;
+    audio.WaitForDevice();
+    for (int signal : {SIGINT, SIGTERM}) {
+      struct sigaction action{};
+      sigaction(signal, nullptr, &action);
+      EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
+    }
+  }
 }
 
 }  // namespace
