@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -168,7 +169,9 @@ protected:
     setenv("XDG_RUNTIME_DIR", home_->c_str(), 1);
     setenv("HOME", home_->c_str(), 1);
     unsetenv("PULSE_SERVER");
-    if (RunCommand({"pulseaudio", "--daemonize=yes", "--exit-idle-time=-1", "-n",
+    // The server also goes by itself 20 s after its last client, should this
+    // test die before it can ask it to.
+    if (RunCommand({"pulseaudio", "--daemonize=yes", "--exit-idle-time=20", "-n",
              "--load=module-null-sink sink_name=test", "--load=module-native-protocol-unix"},
             20) != 0) {
       return;
@@ -182,7 +185,11 @@ protected:
 
   static void TearDownTestSuite() {
     if (home_ == nullptr) return;
-    RunCommand({"pactl", "exit"}, 10);
+    if (RunCommand({"pactl", "exit"}, 10) != 0) {
+      std::ifstream pidFile(*home_ + "/pulse/pid");
+      pid_t pid = 0;
+      if (pidFile >> pid && pid > 0) kill(pid, SIGTERM);
+    }
     std::error_code ignored;
     std::filesystem::remove_all(*home_, ignored);
     delete home_;
