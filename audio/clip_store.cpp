@@ -9,9 +9,11 @@
 std::vector<std::uint8_t> FindClip(std::string_view type, int id) {
   const QString wanted = QString::fromUtf8(type.data(), static_cast<qsizetype>(type.size()));
   if (wanted.isEmpty() || wanted.contains(u'/')) return {};
-  // Resource types are the folders at the top of the resource tree; their
-  // names are compared as the stored ones stand, ignoring case.
-  const QStringList folders = QDir(QStringLiteral(":/")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  // Resource types are the folders at the top of the resource tree, which is
+  // built into the program and never changes; their names are compared as
+  // the stored ones stand, ignoring case.
+  static const QStringList folders =
+      QDir(QStringLiteral(":/")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
   for (const QString& folder : folders) {
     if (folder.compare(wanted, Qt::CaseInsensitive) != 0) continue;
     const QString path = QStringLiteral(":/") + folder + u'/' + QString::number(id);
