@@ -9,6 +9,9 @@
 #include "side_windows.h"
 
 int main(int argc, char** argv) {
+  // The menu bar belongs inside the window, under its title. Asking the
+  // session bus for a global menu would also hold up the first frame.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Wirangga"));
 

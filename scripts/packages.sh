@@ -2,10 +2,10 @@
 # Sourced by scripts/play and scripts/test.
 
 # Building and running the game.
-WIRANGGA_PLAY_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-dev libfluidsynth-dev timgm6mb-soundfont fonts-dejavu-core"
+WIRANGGA_PLAY_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-dev libfluidsynth-dev timgm6mb-soundfont fonts-dejavu-core fonts-liberation"
 # Running the tests as well: a virtual X server, a sound server, and a Windows
 # cross compiler with Wine for the registry reader.
-WIRANGGA_TEST_PACKAGES="$WIRANGGA_PLAY_PACKAGES libgtest-dev xvfb x11-utils xdotool imagemagick pulseaudio pulseaudio-utils g++-mingw-w64-x86-64 wine64"
+WIRANGGA_TEST_PACKAGES="$WIRANGGA_PLAY_PACKAGES libgtest-dev xvfb x11-utils xdotool imagemagick pulseaudio pulseaudio-utils g++-mingw-w64-x86-64 wine64 libxcb-damage0-dev"
 
 ensure_packages() {
   local missing=()

@@ -10,13 +10,13 @@
 QPixmap LoadPicture(const QString& name) {
   const QString base = ":/pictures/" + name;
   if (qApp && qApp->devicePixelRatio() > 1.0 && QFile::exists(base + "@2x.png")) {
-    QPixmap twice(base + "@2x.png");
+    QPixmap twice(base + "@2x.png", "PNG");
     if (!twice.isNull()) {
       twice.setDevicePixelRatio(2.0);
       return twice;
     }
   }
-  return QPixmap(base + ".png");
+  return QPixmap(base + ".png", "PNG");
 }
 
 void PictureBox::SetPicture(const QPixmap& picture) {

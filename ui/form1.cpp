@@ -120,9 +120,11 @@ void Form1::BuildControls() {
   // A fixed single border: minimize and close, no maximize.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  // Pixmaps read as PNG outright: letting QIcon guess the format would load
+  // every image plugin there is, which costs more than the whole window.
   QIcon icon;
-  icon.addFile(QStringLiteral(":/pictures/icon.png"));
-  icon.addFile(QStringLiteral(":/pictures/icon@2x.png"));
+  icon.addPixmap(QPixmap(QStringLiteral(":/pictures/icon.png"), "PNG"));
+  icon.addPixmap(QPixmap(QStringLiteral(":/pictures/icon@2x.png"), "PNG"));
   setWindowIcon(icon);
 
   menu_ = std::make_unique<MainMenu>(

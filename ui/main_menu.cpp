@@ -9,6 +9,7 @@
 #include "tune_titles.h"
 
 MainMenu::MainMenu(QWidget* owner, MenuHandlers h) : bar_(new QMenuBar(owner)) {
+  bar_->setNativeMenuBar(false);
   auto single = [](QMenu* menu, const QString& caption, std::function<void()> handler) {
     QAction* action = menu->addAction(caption);
     QObject::connect(action, &QAction::triggered, action, [handler] {
