@@ -90,6 +90,8 @@ struct NameCase {
   QString player1, player2;
 };
 
+void PrintTo(const NameCase& c, std::ostream* os) { *os << c.title; }
+
 class ModeChangeNames : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(ModeChangeNames, AsksTheRightPlayersAndKeepsOnlyAcceptableNames) {

@@ -32,6 +32,8 @@ struct SearchCase {
   int chosenBeforeShow;  // PilihMusik right after the search
 };
 
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.title; }
+
 class StartupSearch : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(StartupSearch, FindsTunesOnlyUnderTheirExactNamesAndStartsTuneOne) {

@@ -56,12 +56,15 @@ TEST(RealTimers, TimersKeepTickingWhileARealMessageBoxIsOpen) {
     if (!box) return;
     if (++ticksWhileOpen == 3) box->button(QMessageBox::Cancel)->click();
   });
-  QTimer::singleShot(20000, [&] {
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
       watchdogFired = true;
       box->defaultButton()->click();
     }
   });
+  watchdog.start(20000);
   ticker.start();
   const MsgAnswer answer = dialogs.MsgBox("Are you sure to restart the game ??", "Warning, ugly people in front of me !",
                                           MsgButtons::OKCancel, MsgIcon::None);
