@@ -110,7 +110,7 @@ TEST(StandardMidiFile, MalformedFilesAreRefused) {
        }},
       {"bytes after the last chunk", [](Bytes& b) { b.insert(b.end(), {0, 0, 0}); }},
       {"no End of Track", [](Bytes& b) {
-         b.resize(b.size() - 4);
+         b.erase(b.end() - 4, b.end());
          b[21] -= 4;
        }},
       {"an event after End of Track", [](Bytes& b) {
@@ -119,23 +119,23 @@ TEST(StandardMidiFile, MalformedFilesAreRefused) {
        }},
       {"a data byte with no status before it", [](Bytes& b) { b[23] = 0x40; }},
       {"a status byte where data belongs", [](Bytes& b) {
-         b.resize(b.size() - 4);
+         b.erase(b.end() - 4, b.end());
          b.insert(b.end(), {0, 0x90, 0x90, 100, 0, 0xFF, 0x2F, 0});
          b[21] += 4;
        }},
       {"a delta time of five bytes", [](Bytes& b) {
-         b.resize(b.size() - 4);
+         b.erase(b.end() - 4, b.end());
          b.insert(b.end(), {0x81, 0x81, 0x81, 0x81, 0x01, 0xFF, 0x2F, 0});
          b[21] += 4;
        }},
       {"a meta length past the track", [](Bytes& b) { b[25] = 0x7F; }},
       {"a system message that files cannot hold", [](Bytes& b) {
-         b.resize(b.size() - 4);
+         b.erase(b.end() - 4, b.end());
          b.insert(b.end(), {0, 0xF8, 0, 0xFF, 0x2F, 0});
          b[21] += 2;
        }},
       {"a SysEx length past the track", [](Bytes& b) {
-         b.resize(b.size() - 4);
+         b.erase(b.end() - 4, b.end());
          b.insert(b.end(), {0, 0xF0, 0x40, 0, 0xFF, 0x2F, 0});
          b[21] += 3;
        }},
