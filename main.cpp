@@ -1,5 +1,6 @@
 // main.cpp: starts Wirangga: the audio output, the music player, the dialogs, the side windows and the main window.
 #include <QApplication>
+#include <QPointer>
 
 #include "audio_system.h"
 #include "form1.h"
@@ -15,9 +16,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Wirangga"));
 
-  // The device and the SoundFont come up in the background while the
-  // window is built.
-  AudioSystem audio;
+  // The device, the SoundFont and the clips come up in the background once
+  // the window's first frame is painted: before it, their threads would
+  // only compete with the window for the processor.
+  AudioOptions audioOptions;
+  audioOptions.deferStart = true;
+  AudioSystem audio(audioOptions);
   Module1 module1(audio.Sfx());
   modDXMusic music(audio.Midi());
   QtDialogs dialogs;
@@ -28,6 +32,23 @@ int main(int argc, char** argv) {
                           dialogs);
   Form1 window(dialogs, module1, music, sideWindows, QCoreApplication::applicationDirPath());
   form1 = &window;
+  // The start-up's music steps follow as soon as the SoundFont is loaded,
+  // on this thread, so they never wait for it; a music command that comes
+  // earlier runs them first by itself.
+  QPointer<Form1> target(&window);
+  window.OnFirstFrame([&audio, target] {
+    // The frame is still on its way to the display: see it there before
+    // the audio's threads take the processor.
+    QGuiApplication::sync();
+    audio.Start([target] {
+      QMetaObject::invokeMethod(
+          QCoreApplication::instance(),
+          [target] {
+            if (target) target->RunStartupMusic();
+          },
+          Qt::QueuedConnection);
+    });
+  });
   window.show();
   return app.exec();
 }

@@ -1,9 +1,7 @@
 // audio_log.cpp: the quiet handlers for FluidSynth, ALSA and SDL, and the last message they saw.
 #include "audio_log.h"
 
-#include <SDL.h>
-#include <alsa/asoundlib.h>
-#include <fluidsynth.h>
+#include "audio_libraries.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -48,15 +46,12 @@ void OnSdlLog(void*, int, SDL_LogPriority priority, const char* message) {
 
 }  // namespace
 
-void QuietAudioLibraries() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
-      fluid_set_log_function(level, OnFluidLog, nullptr);
-    }
-    snd_lib_error_set_handler(OnAlsaError);
-    SDL_LogSetOutputFunction(OnSdlLog, nullptr);
-  });
+void QuietAudioLibraries(const AudioLibraries& libraries) {
+  for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
+    libraries.fluid_set_log_function(level, OnFluidLog, nullptr);
+  }
+  libraries.snd_lib_error_set_handler(OnAlsaError);
+  libraries.SDL_LogSetOutputFunction(OnSdlLog, nullptr);
 }
 
 void NoteAudioError(const std::string& message) { Keep(message); }

@@ -3,9 +3,11 @@
 
 #include <string>
 
+struct AudioLibraries;
+
 // Routes FluidSynth's log, ALSA's error handler and SDL's log into one place
-// that prints nothing. Safe to call any number of times from any thread.
-void QuietAudioLibraries();
+// that prints nothing. OpenAudioLibraries does it as it opens them.
+void QuietAudioLibraries(const AudioLibraries& libraries);
 
 // Keeps a message of our own the same way (a device that would not open...).
 void NoteAudioError(const std::string& message);

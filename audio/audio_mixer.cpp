@@ -1,9 +1,14 @@
 // audio_mixer.cpp: the block mix and the device lock.
 #include "audio_mixer.h"
 
-#include <SDL.h>
-
 #include <algorithm>
+
+#include "audio_libraries.h"
+
+namespace {
+// A device is attached only once the libraries are open.
+const AudioLibraries& Lib() { return *OpenAudioLibraries(); }
+}  // namespace
 
 void AudioMixer::AddSource(AudioSource* source) {
   std::lock_guard<std::mutex> lock(mutex_);
@@ -26,11 +31,11 @@ void AudioMixer::AttachDevice(std::uint32_t device) { device_.store(device); }
 // in that order too. The mixer's mutex alone covers the time before the
 // device has opened (it opens in the background) and a run without one.
 AudioMixer::Guard::Guard(AudioMixer& mixer) : mixer_(mixer), device_(mixer.device_.load()) {
-  if (device_ != 0) SDL_LockAudioDevice(device_);
+  if (device_ != 0) Lib().SDL_LockAudioDevice(device_);
   mixer_.mutex_.lock();
 }
 
 AudioMixer::Guard::~Guard() {
   mixer_.mutex_.unlock();
-  if (device_ != 0) SDL_UnlockAudioDevice(device_);
+  if (device_ != 0) Lib().SDL_UnlockAudioDevice(device_);
 }

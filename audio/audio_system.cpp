@@ -12,10 +12,23 @@
 // Members go in the reverse order of their end: the device stops pulling
 // first, then the sources go, the mixer last.
 struct AudioSystem::Impl {
-  explicit Impl(AudioOptions options)
-      : voice(mixer),
-        synth(mixer, options.soundFontPlaces.empty() ? SoundFontPlaces() : options.soundFontPlaces) {
+  explicit Impl(const AudioOptions& options)
+      : options(options),
+        voice(mixer),
+        synth(mixer, options.soundFontPlaces.empty() ? SoundFontPlaces() : options.soundFontPlaces, false) {}
+  ~Impl() {
+    if (warmUp.joinable()) warmUp.join();
+  }
+
+  // Called on one thread, the one that made the system.
+  void Start(std::function<void()> soundFontReady) {
+    if (started) {
+      synth.StartLoading(std::move(soundFontReady));
+      return;
+    }
+    started = true;
     if (options.openDevice) output.emplace(mixer, options.driver, options.periodFrames);
+    synth.StartLoading(std::move(soundFontReady));
     // The program's own clips are decoded before they are first asked for.
     warmUp = std::thread([this] {
       for (int id = 1; id <= 6; ++id) {
@@ -24,8 +37,9 @@ struct AudioSystem::Impl {
       }
     });
   }
-  ~Impl() { warmUp.join(); }
 
+  const AudioOptions options;
+  bool started = false;
   AudioMixer mixer;
   SfxVoice voice;
   FluidMidiEngine synth;
@@ -35,10 +49,13 @@ struct AudioSystem::Impl {
 
 AudioSystem::AudioSystem() : AudioSystem(AudioOptions{}) {}
 AudioSystem::AudioSystem(AudioOptions options) {
-  QuietAudioLibraries();
-  impl_ = std::make_unique<Impl>(std::move(options));
+  const bool now = !options.deferStart;
+  impl_ = std::make_unique<Impl>(options);
+  if (now) impl_->Start({});
 }
 AudioSystem::~AudioSystem() = default;
+
+void AudioSystem::Start(std::function<void()> soundFontReady) { impl_->Start(std::move(soundFontReady)); }
 
 SfxPlayer& AudioSystem::Sfx() { return impl_->voice; }
 MidiEngine& AudioSystem::Midi() { return impl_->synth; }

@@ -2,6 +2,7 @@
 // the MIDI synthesizer mixed into a single device.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,15 +19,23 @@ struct AudioOptions {
   std::string driver;  // an SDL audio driver; empty lets SDL choose
   int periodFrames = 512;
   std::vector<std::string> soundFontPlaces;  // empty: the usual places
+  // On: nothing starts before Start, so a window can draw its first frame
+  // without the audio's threads competing for the processor.
+  bool deferStart = false;
 };
 
 class AudioSystem {
 public:
-  // Returns at once: opening the device and loading the SoundFont run in the
-  // background. Without a device everything works and is silent.
+  // Returns at once: opening the device, loading the SoundFont and decoding
+  // the program's clips run in the background, from here or, deferred, from
+  // Start. Without a device everything works and is silent.
   AudioSystem();
   explicit AudioSystem(AudioOptions options);
   ~AudioSystem();
+
+  // Starts the background work unless it has started already; soundFontReady
+  // runs once the SoundFont load has finished (see FluidMidiEngine::StartLoading).
+  void Start(std::function<void()> soundFontReady = {});
 
   SfxPlayer& Sfx();
   MidiEngine& Midi();

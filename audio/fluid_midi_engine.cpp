@@ -1,15 +1,19 @@
 // fluid_midi_engine.cpp: FluidSynth behind the engine calls: the background load, playbacks, the silent stop.
 #include "fluid_midi_engine.h"
 
-#include <fluidsynth.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
 
+#include "audio_libraries.h"
 #include "audio_log.h"
 
 namespace {
+
+// Called only where the libraries are known to be open: a synthesizer
+// exists only once they are.
+const AudioLibraries& Lib() { return *OpenAudioLibraries(); }
 
 // Below this peak (-100 dBFS) with no voice left the synthesizer is silent.
 constexpr float kQuietPeak = 1e-5f;
@@ -22,7 +26,7 @@ constexpr int kVoices = 64;
 // it renders the densest tune half again as fast as FluidSynth's default.
 // A system reset puts the default back, so it is set after each one.
 void UseLinearInterpolation(fluid_synth_t* synth) {
-  fluid_synth_set_interp_method(synth, -1, FLUID_INTERP_LINEAR);
+  Lib().fluid_synth_set_interp_method(synth, -1, FLUID_INTERP_LINEAR);
 }
 
 bool IsOrdinaryFile(const std::string& path) {
@@ -32,46 +36,77 @@ bool IsOrdinaryFile(const std::string& path) {
 
 }  // namespace
 
-FluidMidiEngine::FluidMidiEngine(AudioMixer& mixer, std::vector<std::string> soundFontPlaces)
-    : mixer_(mixer), scratch_(kScratchFrames * AudioMixer::kChannels) {
-  QuietAudioLibraries();
+FluidMidiEngine::FluidMidiEngine(AudioMixer& mixer, std::vector<std::string> soundFontPlaces, bool loadNow)
+    : mixer_(mixer), places_(std::move(soundFontPlaces)), scratch_(kScratchFrames * AudioMixer::kChannels) {
   mixer_.AddSource(this);
-  loadThread_ = std::thread(&FluidMidiEngine::Load, this, std::move(soundFontPlaces));
+  if (loadNow) StartLoading();
 }
 
 FluidMidiEngine::~FluidMidiEngine() {
-  loadThread_.join();
+  if (loadThread_.joinable()) loadThread_.join();
   fluid_synth_t* synth = nullptr;
   {
     AudioMixer::Guard guard(mixer_);
-    if (player_ != nullptr) delete_fluid_player(player_);
+    if (player_ != nullptr) Lib().delete_fluid_player(player_);
     player_ = nullptr;
     std::swap(synth, synth_);
   }
-  if (synth != nullptr) delete_fluid_synth(synth);
-  if (settings_ != nullptr) delete_fluid_settings(settings_);
+  if (synth != nullptr) Lib().delete_fluid_synth(synth);
+  if (settings_ != nullptr) Lib().delete_fluid_settings(settings_);
+}
+
+void FluidMidiEngine::StartLoading(std::function<void()> whenLoaded) {
+  std::unique_lock<std::mutex> lock(loadMutex_);
+  if (loaded_) {
+    lock.unlock();
+    if (whenLoaded) whenLoaded();
+    return;
+  }
+  if (whenLoaded) {
+    std::function<void()> earlier = std::move(whenLoaded_);
+    whenLoaded_ = [earlier = std::move(earlier), later = std::move(whenLoaded)] {
+      if (earlier) earlier();
+      later();
+    };
+  }
+  if (loading_) return;
+  loading_ = true;
+  loadThread_ = std::thread(&FluidMidiEngine::RunLoad, this, std::move(places_));
+}
+
+void FluidMidiEngine::RunLoad(std::vector<std::string> places) {
+  Load(std::move(places));
+  std::function<void()> whenLoaded;
+  {
+    std::lock_guard<std::mutex> lock(loadMutex_);
+    whenLoaded.swap(whenLoaded_);
+  }
+  if (whenLoaded) whenLoaded();
 }
 
 void FluidMidiEngine::Load(std::vector<std::string> places) {
-  fluid_settings_t* settings = new_fluid_settings();
+  fluid_settings_t* settings = OpenAudioLibraries() ? Lib().new_fluid_settings() : nullptr;
   fluid_synth_t* synth = nullptr;
   std::string found;
   if (settings != nullptr) {
-    fluid_settings_setnum(settings, "synth.sample-rate", AudioMixer::kRate);
-    fluid_settings_setnum(settings, "synth.gain", kBaseGain);
-    fluid_settings_setint(settings, "synth.lock-memory", 0);
-    fluid_settings_setint(settings, "synth.cpu-cores", 1);
+    Lib().fluid_settings_setnum(settings, "synth.sample-rate", AudioMixer::kRate);
+    Lib().fluid_settings_setnum(settings, "synth.gain", kBaseGain);
+    Lib().fluid_settings_setint(settings, "synth.lock-memory", 0);
+    Lib().fluid_settings_setint(settings, "synth.cpu-cores", 1);
     // Gongs ring long and their tails pile up; past 64 voices the quietest
     // released ones give way (35 dB below the music), which keeps the
     // synthesizer at a small share of one core.
-    fluid_settings_setint(settings, "synth.polyphony", kVoices);
+    Lib().fluid_settings_setint(settings, "synth.polyphony", kVoices);
+    // An instrument's samples are read in when a channel first takes it up,
+    // not all of them with the SoundFont: a tune uses a dozen of its 200.
+    Lib().fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     // The player's clock is the rendered audio: no sound, no progress.
-    fluid_settings_setstr(settings, "player.timing-source", "sample");
-    synth = new_fluid_synth(settings);
+    Lib().fluid_settings_setstr(settings, "player.timing-source", "sample");
+    synth = Lib().new_fluid_synth(settings);
   }
   if (synth != nullptr) {
     for (const std::string& place : places) {
-      if (IsOrdinaryFile(place) && fluid_synth_sfload(synth, place.c_str(), 1) != FLUID_FAILED) {
+      if (IsOrdinaryFile(place) && Lib().fluid_synth_sfload(synth, place.c_str(), 1) != FLUID_FAILED) {
         found = place;
         break;
       }
@@ -79,7 +114,7 @@ void FluidMidiEngine::Load(std::vector<std::string> places) {
     if (!found.empty()) UseLinearInterpolation(synth);
     if (found.empty()) {
       NoteAudioError("no General MIDI SoundFont found: the music stays silent");
-      delete_fluid_synth(synth);
+      Lib().delete_fluid_synth(synth);
       synth = nullptr;
     }
   }
@@ -120,13 +155,14 @@ MidiPerformance FluidMidiEngine::CreatePerformance() {
 bool FluidMidiEngine::InitPerformance(MidiPerformance performance) {
   if (!performances_.count(performance.id)) return false;
   // The one wait on the caller's thread: the first init after start-up may
-  // come before the SoundFont has finished loading.
+  // come before the SoundFont has finished loading, or even started.
+  StartLoading();
   if (!WaitUntilLoaded()) return false;
   AudioMixer::Guard guard(mixer_);
   SilenceLocked(true);
-  fluid_synth_system_reset(synth_);
+  Lib().fluid_synth_system_reset(synth_);
   UseLinearInterpolation(synth_);
-  fluid_synth_set_gain(synth_, static_cast<float>(kBaseGain));
+  Lib().fluid_synth_set_gain(synth_, static_cast<float>(kBaseGain));
   current_ = performance;
   currentPlayback_ = {};
   return true;
@@ -147,12 +183,12 @@ bool FluidMidiEngine::SetMasterVolume(MidiPerformance performance, std::int32_t 
   if (!performance || performance != current_) return false;
   const double gain = std::clamp(kBaseGain * std::pow(10.0, volume / 2000.0), 0.0, 10.0);
   AudioMixer::Guard guard(mixer_);
-  fluid_synth_set_gain(synth_, static_cast<float>(gain));
+  Lib().fluid_synth_set_gain(synth_, static_cast<float>(gain));
   return true;
 }
 
 bool FluidMidiEngine::PlayerRunningLocked() const {
-  return player_ != nullptr && fluid_player_get_status(player_) != FLUID_PLAYER_DONE;
+  return player_ != nullptr && Lib().fluid_player_get_status(player_) != FLUID_PLAYER_DONE;
 }
 
 bool FluidMidiEngine::IsPlaying(MidiPerformance performance, MidiSegment segment, MidiSegmentState state) {
@@ -163,7 +199,7 @@ bool FluidMidiEngine::IsPlaying(MidiPerformance performance, MidiSegment segment
   // end; the playback is over once its last note has been let go.
   AudioMixer::Guard guard(mixer_);
   if (!PlayerRunningLocked() || !playback.tune->facts.hasNotes) return false;
-  const int tick = fluid_player_get_current_tick(player_);
+  const int tick = Lib().fluid_player_get_current_tick(player_);
   return tick >= 0 && static_cast<std::uint32_t>(tick) < playback.tune->facts.lastNoteEndTick;
 }
 
@@ -217,13 +253,13 @@ MidiSegmentState FluidMidiEngine::PlaySegment(MidiPerformance performance, MidiS
   {
     AudioMixer::Guard guard(mixer_);
     SilenceLocked(true);
-    player_ = new_fluid_player(synth_);
+    player_ = Lib().new_fluid_player(synth_);
     if (player_ != nullptr) {
       const std::vector<std::uint8_t>& bytes = tune->second->bytes;
-      started = fluid_player_add_mem(player_, bytes.data(), bytes.size()) == FLUID_OK &&
-                fluid_player_set_loop(player_, 1) == FLUID_OK && fluid_player_play(player_) == FLUID_OK;
+      started = Lib().fluid_player_add_mem(player_, bytes.data(), bytes.size()) == FLUID_OK &&
+                Lib().fluid_player_set_loop(player_, 1) == FLUID_OK && Lib().fluid_player_play(player_) == FLUID_OK;
       if (!started) {
-        delete_fluid_player(player_);
+        Lib().delete_fluid_player(player_);
         player_ = nullptr;
       }
     }
@@ -261,11 +297,11 @@ void FluidMidiEngine::ReleaseSegmentState(MidiSegmentState state) {
 void FluidMidiEngine::SilenceLocked(bool now) {
   if (synth_ == nullptr) return;
   if (player_ != nullptr) {
-    fluid_player_stop(player_);
-    delete_fluid_player(player_);
+    Lib().fluid_player_stop(player_);
+    Lib().delete_fluid_player(player_);
     player_ = nullptr;
   }
-  fluid_synth_all_sounds_off(synth_, -1);
+  Lib().fluid_synth_all_sounds_off(synth_, -1);
   tailOnly_ = true;
   awake_ = true;
   if (now) {
@@ -280,10 +316,10 @@ bool FluidMidiEngine::RenderTailAwayLocked(int maxFrames) {
   // hold, so the tail is rendered and thrown away until it has died.
   float* left = scratch_.data();
   for (int done = 0; done < maxFrames; done += kScratchFrames) {
-    fluid_synth_write_float(synth_, kScratchFrames, left, 0, 2, left, 1, 2);
+    Lib().fluid_synth_write_float(synth_, kScratchFrames, left, 0, 2, left, 1, 2);
     float peak = 0.0f;
     for (float sample : scratch_) peak = std::max(peak, std::abs(sample));
-    if (peak < kQuietPeak && fluid_synth_get_active_voice_count(synth_) == 0) return true;
+    if (peak < kQuietPeak && Lib().fluid_synth_get_active_voice_count(synth_) == 0) return true;
   }
   return false;
 }
@@ -303,7 +339,7 @@ void FluidMidiEngine::MixInto(float* stereo, int frames) {
   for (int done = 0; done < frames;) {
     const int count = std::min(kScratchFrames, frames - done);
     float* left = scratch_.data();
-    fluid_synth_write_float(synth_, count, left, 0, 2, left, 1, 2);
+    Lib().fluid_synth_write_float(synth_, count, left, 0, 2, left, 1, 2);
     float* out = stereo + done * AudioMixer::kChannels;
     for (int i = 0; i < count * AudioMixer::kChannels; ++i) {
       out[i] += scratch_[i];
@@ -312,7 +348,7 @@ void FluidMidiEngine::MixInto(float* stereo, int frames) {
     done += count;
   }
   // Once the tune is over and its last echo has faded, rendering stops.
-  if (!PlayerRunningLocked() && peak < kQuietPeak && fluid_synth_get_active_voice_count(synth_) == 0) {
+  if (!PlayerRunningLocked() && peak < kQuietPeak && Lib().fluid_synth_get_active_voice_count(synth_) == 0) {
     awake_ = false;
   }
 }

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -33,12 +34,17 @@ public:
   // How long a call that needs the synthesizer waits for the SoundFont.
   static constexpr std::chrono::seconds kLoadWait{5};
 
-  // Starts loading the first SoundFont found among the places, in order.
-  FluidMidiEngine(AudioMixer& mixer, std::vector<std::string> soundFontPlaces);
+  // Loads the first SoundFont found among the places, in order, in the
+  // background: at once, or with loadNow false from StartLoading on.
+  FluidMidiEngine(AudioMixer& mixer, std::vector<std::string> soundFontPlaces, bool loadNow = true);
   ~FluidMidiEngine() override;
   FluidMidiEngine(const FluidMidiEngine&) = delete;
   FluidMidiEngine& operator=(const FluidMidiEngine&) = delete;
 
+  // Starts the load unless it has started already. whenLoaded runs once the
+  // load has finished, found or not: on the loading thread, or on the
+  // caller's when it is over already.
+  void StartLoading(std::function<void()> whenLoaded = {});
   // Waits for the SoundFont load to finish; true when one was loaded.
   bool WaitUntilLoaded();
   // The SoundFont in use, "" when there is none (yet).
@@ -78,6 +84,7 @@ private:
   };
 
   void Load(std::vector<std::string> places);
+  void RunLoad(std::vector<std::string> places);
   // With the mixer's lock held: ends the player and every sound at once.
   // The reverb and chorus tail is rendered away unheard, by the next blocks
   // or, when `now`, before returning.
@@ -92,9 +99,12 @@ private:
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
   std::string soundFont_;
+  std::vector<std::string> places_;  // until the load starts
+  std::function<void()> whenLoaded_;
   std::mutex loadMutex_;
   std::condition_variable loadDone_;
   bool loaded_ = false;
+  bool loading_ = false;  // the load has started
   std::thread loadThread_;
 
   // Under the mixer's lock: what the callback renders.

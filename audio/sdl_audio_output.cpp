@@ -1,12 +1,15 @@
 // sdl_audio_output.cpp: opening and closing the SDL device; the callback.
 #include "sdl_audio_output.h"
 
-#include <SDL.h>
-
+#include "audio_libraries.h"
 #include "audio_log.h"
 
+namespace {
+// Called only where the libraries are known to be open.
+const AudioLibraries& Lib() { return *OpenAudioLibraries(); }
+}  // namespace
+
 SdlAudioOutput::SdlAudioOutput(AudioMixer& mixer, std::string driver, int periodFrames) : mixer_(mixer) {
-  QuietAudioLibraries();
   openThread_ = std::thread(&SdlAudioOutput::Open, this, std::move(driver), periodFrames);
 }
 
@@ -14,21 +17,27 @@ SdlAudioOutput::~SdlAudioOutput() {
   openThread_.join();
   if (device_ != 0) {
     // Closing waits for a callback that is running; none starts afterwards.
-    SDL_CloseAudioDevice(device_);
+    Lib().SDL_CloseAudioDevice(device_);
     mixer_.AttachDevice(0);
   }
-  if (subsystemUp_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (subsystemUp_) Lib().SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlAudioOutput::Open(std::string driver, int periodFrames) {
   std::uint32_t device = 0;
-  if (!driver.empty()) SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
-  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Wirangga");
+  if (!OpenAudioLibraries()) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    finished_ = true;
+    done_.notify_all();
+    return;
+  }
+  if (!driver.empty()) Lib().SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
+  Lib().SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Wirangga");
   // The audio subsystem brings SDL's events with it, which would otherwise
   // catch SIGINT and SIGTERM and turn them into events nobody reads: the
   // program could then not be interrupted or terminated.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  const bool up = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  Lib().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  const bool up = Lib().SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   if (up) {
     SDL_AudioSpec want{};
     want.freq = AudioMixer::kRate;
@@ -38,13 +47,13 @@ void SdlAudioOutput::Open(std::string driver, int periodFrames) {
     want.callback = &SdlAudioOutput::Callback;
     want.userdata = this;
     // SDL converts to whatever the device takes, so the mixer always sees its own format.
-    device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    device = Lib().SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
   }
   if (device == 0) {
-    NoteAudioError(std::string("no audio device: ") + SDL_GetError());
+    NoteAudioError(std::string("no audio device: ") + Lib().SDL_GetError());
   } else {
     mixer_.AttachDevice(device);
-    SDL_PauseAudioDevice(device, 0);
+    Lib().SDL_PauseAudioDevice(device, 0);
   }
   std::lock_guard<std::mutex> lock(mutex_);
   subsystemUp_ = up;

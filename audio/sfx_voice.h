@@ -13,9 +13,17 @@
 #include "audio_mixer.h"
 #include "module1.h"
 
-// A wave image decoded and converted to the mixer's float stereo at 44100 Hz;
-// nothing when SDL cannot read it.
-std::optional<std::vector<float>> DecodeWaveImage(const std::uint8_t* image, std::size_t size);
+// A clip at the mixer's 44100 Hz in 16 bits, mono or interleaved stereo as
+// it was made (more channels are mixed down to two): a quarter of the room
+// of float stereo for the program's mono clips. The mixer widens it.
+struct DecodedClip {
+  std::vector<std::int16_t> samples;
+  int channels = 1;
+  std::size_t Frames() const { return samples.size() / static_cast<std::size_t>(channels); }
+};
+
+// A wave image decoded and converted to 44100 Hz; nothing when SDL cannot read it.
+std::optional<DecodedClip> DecodeWaveImage(const std::uint8_t* image, std::size_t size);
 
 class SfxVoice : public SfxPlayer, public AudioSource {
 public:
@@ -36,13 +44,13 @@ public:
   std::size_t ClipFrames();
 
 private:
-  using Clip = std::shared_ptr<const std::vector<float>>;
+  using Clip = std::shared_ptr<const DecodedClip>;
   Clip Decoded(const std::uint8_t* waveImage, std::size_t size);
 
   AudioMixer& mixer_;
   // Under the mixer's lock.
-  Clip clip_;                 // interleaved stereo
-  std::size_t position_ = 0;  // in samples
+  Clip clip_;
+  std::size_t position_ = 0;  // in frames
 
   // Images already decoded, each with its own copy of the image's bytes.
   std::mutex cacheMutex_;

@@ -144,7 +144,13 @@ void Form1::BuildControls() {
   board_->setFixedSize(kClientWidth, kClientHeight);
   board_->SetBoard(LoadPicture("board"));
   board_->onMouse = [this](QMouseEvent* e) { RoutePointer(e); };
-  board_->onFirstPaint = [this] { StartMusic(); };
+  board_->onFirstPaint = [this] {
+    if (firstFrame_) {
+      firstFrame_();
+    } else {
+      StartMusic();
+    }
+  };
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -47,6 +47,12 @@ public:
   Game& game() { return game_; }
   // Whether the start-up's music is still waiting for the first frame.
   bool MusicStartPending() const { return musicStartPending_; }
+  // Runs once the window's first frame is painted, in place of the start-up's
+  // music steps: whoever sets it runs them later by RunStartupMusic, e.g.
+  // once the audio they need is ready, so that they do not wait for it.
+  void OnFirstFrame(std::function<void()> hook) { firstFrame_ = std::move(hook); }
+  // The start-up's music steps, if they are still waiting; else nothing.
+  void RunStartupMusic() { StartMusic(); }
 
   // Event handlers.
   void Form_Load();
@@ -103,6 +109,7 @@ private:
   SideWindows& side_;
   QString programDir_;
   std::function<void()> endProgram_;
+  std::function<void()> firstFrame_;
 
   std::unique_ptr<MainMenu> menu_;
   BoardSurface* board_ = nullptr;

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <string>
 
 #include "audio_log.h"
@@ -239,6 +242,45 @@ TEST(FluidSoundFont, WithoutASoundFontTheEngineDoesNotComeUpAndAllStaysSilent) {
   audio.Mixer().Mix(block.data(), kBlock);
   EXPECT_EQ(test_tunes::Peak(block), 0.0f);
   EXPECT_NE(LastAudioError().find("SoundFont"), std::string::npos);
+}
+
+// A deferred start leaves the SoundFont alone until Start, whose call-back
+// comes once it is loaded; a performance brought up earlier loads it itself.
+TEST(FluidSoundFont, ADeferredStartLoadsTheSoundFontOnlyFromStartOnAndSaysWhenItIsReady) {
+  AudioOptions options = OfflineAudio();
+  options.deferStart = true;
+  AudioSystem audio(options);
+  ::usleep(100 * 1000);
+  EXPECT_EQ(audio.Synth().SoundFontPath(), "") << "loaded before Start";
+
+  std::mutex mutex;
+  std::condition_variable told;
+  int ready = 0;
+  std::string seen;
+  audio.Start([&] {
+    std::lock_guard<std::mutex> lock(mutex);
+    seen = audio.Synth().SoundFontPath();
+    ++ready;
+    told.notify_all();
+  });
+  {
+    std::unique_lock<std::mutex> lock(mutex);
+    ASSERT_TRUE(told.wait_for(lock, std::chrono::seconds(30), [&] { return ready > 0; }));
+  }
+  EXPECT_NE(seen, "") << LastAudioError();
+  // A later call-back, once the load is over, comes at once.
+  audio.Start([&] { ++ready; });
+  EXPECT_EQ(ready, 2);
+}
+
+TEST(FluidSoundFont, APerformanceBroughtUpBeforeADeferredStartLoadsTheSoundFontItself) {
+  AudioOptions options = OfflineAudio();
+  options.deferStart = true;
+  AudioSystem audio(options);
+  modDXMusic music(audio.Midi());
+  music.MusicInit();
+  EXPECT_TRUE(music.MusicReady) << LastAudioError();
+  EXPECT_NE(audio.Synth().SoundFontPath(), "");
 }
 
 TEST(FluidSoundFont, TheSoundFontBesideTheProgramComesFirstThenTheDistributionsOwn) {

@@ -177,6 +177,49 @@ TEST(Form1Music, AMusicCommandBeforeTheFirstFrameLetsTheStartUpMusicRunFirst) {
   EXPECT_TRUE(h.midi.Calls().empty()) << "the start-up music ran twice";
 }
 
+// With a first-frame hook (the program's, which starts the audio) the
+// start-up's music waits until it is asked for, then runs once as without.
+TEST(Form1Music, WithAFirstFrameHookTheStartUpMusicWaitsUntilItIsRunAndRunsOnce) {
+  Form1Harness h;
+  int frames = 0;
+  h.form->OnFirstFrame([&] { ++frames; });
+  h.form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(h.form.get()));
+  ASSERT_TRUE(Form1Harness::RunUntil([&] { return frames > 0; }));
+  EXPECT_TRUE(h.form->MusicStartPending());
+  EXPECT_TRUE(h.midi.Calls().empty()) << Joined(h.midi.Calls());
+
+  h.form->RunStartupMusic();
+  EXPECT_FALSE(h.form->MusicStartPending());
+  EXPECT_TRUE(InOrder(h.midi.Calls(), {"CreateLoader", "CreatePerformance", "InitPerformance", "LoadSegment",
+                                       "SetMasterVolume", "PlaySegment"}))
+      << Joined(h.midi.Calls());
+  EXPECT_EQ(h.midi.SoundingTune(), Tune(h, 1));
+  EXPECT_EQ(h.form->PilihMusik(), 1);
+  h.midi.ClearCalls();
+  h.form->RunStartupMusic();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(h.midi.Calls().empty()) << "the start-up music ran twice";
+  EXPECT_EQ(frames, 1);
+}
+
+TEST(Form1Music, AMusicCommandBeforeTheHookedStartUpMusicRunsItFirst) {
+  Form1Harness h;
+  bool painted = false;
+  h.form->OnFirstFrame([&] { painted = true; });
+  h.form->show();
+  ASSERT_TRUE(Form1Harness::RunUntil([&] { return painted; }));
+  EXPECT_TRUE(h.midi.Calls().empty()) << Joined(h.midi.Calls());
+  h.form->song_Click(3);
+  EXPECT_TRUE(InOrder(h.midi.Calls(), {"CreatePerformance", "PlaySegment", "Stop", "LoadSegment", "PlaySegment"}))
+      << Joined(h.midi.Calls());
+  EXPECT_EQ(h.midi.SoundingTune(), Tune(h, 3));
+  h.midi.ClearCalls();
+  h.form->RunStartupMusic();
+  EXPECT_TRUE(h.midi.Calls().empty()) << "the start-up music ran after the command";
+  EXPECT_EQ(h.midi.SoundingTune(), Tune(h, 3));
+}
+
 TEST(Form1Music, ANewGameNeitherStartsNorStopsTheMusic) {
   Form1Harness h;
   h.Show();
